@@ -1,0 +1,87 @@
+#pragma once
+// The main window: full-screen backdrop with the icon bar, start-up, and the
+// operations shared by every other window.
+
+#include "carddb/card.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+
+class QPrintDialog;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Start-up
+    void FormCreate();
+    void FormShow();
+    bool startupFailed() const { return m_startupFailed; }
+
+    // Card tables
+    void LaadKaart(const QString &id) { Cards().LaadKaart(id); }
+    void LaadVerzamelKaart(const QString &id) { Cards().LaadVerzamelKaart(id); }
+    void GetKaartFromName(const QString &name) { Cards().GetKaartFromName(name); }
+    void KaartenLaden();
+    void AddToKaarten(const QString &fileForm);
+    QString RemoveXMLtags(const QString &text);
+
+    // Database list
+    void Ladensets();
+    void AddToGrid(const QString &displayName);
+    void MenuItemReloadCardsClick();
+
+    // Card details
+    void ToonKaartDetails(const QString &id);
+    void BrowseTo(const QString &url);
+
+    // Messages
+    void ShowMeWarning(const QString &title, const QString &text, const QString &caption1,
+                       const QString &caption2, bool visible1, bool visible2);
+
+    // Theme and settings
+    void LaadThema();
+    void SaveConfig();
+    void ReadConfig();
+
+    // Window handling
+    void SwitchFullScreen();
+    void IcoondbClick();
+    void IcoonCollectieClick();
+    void IcoonDecksClick();
+    void IcoonFotoClick();
+    void IcoonPrefsClick();
+
+    // Components
+    QLabel *ImageBackGround = nullptr;
+    QLabel *CloseButton = nullptr;
+    QLabel *IcoonPrefs = nullptr;
+    QLabel *IcoonCollectie = nullptr;
+    QLabel *Icoondb = nullptr;
+    QLabel *IcoonDecks = nullptr;
+    QLabel *IcoonFoto = nullptr;
+    QMenu *PopupMenu1 = nullptr;   // context menu of the database grid
+    QMenu *PopupMenu2 = nullptr;   // context menu of the collection grid
+
+    // Problems met while reading the set files at start, one line each.
+    QStringList setFileProblems() const { return m_setFileProblems; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void startupFirstShow();
+    bool loadManaImages();
+    void fillCollectionTree();
+    void fillDeckTree();
+    void layoutIcons();
+
+    bool m_startupFailed = false;
+    bool m_closing = false;
+    QStringList m_setFileProblems;
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include "app/widgettoolwindow.h"
+
+#include <QTreeWidget>
+
+class TFormDecks : public TToolWindow {
+    Q_OBJECT
+public:
+    explicit TFormDecks(QWidget *parent = nullptr);
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QTreeWidget *TreeView1 = nullptr;
+};
