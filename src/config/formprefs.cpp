@@ -2,33 +2,233 @@
 
 #include "app/formmessages.h"
 #include "app/forms.h"
+#include "carddb/setlist.h"
 #include "update/download.h"
 
-#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace {
+struct SetGroup {
+    QString name;
+    QString title;
+    QList<QPair<QString, QString>> boxes;   // object name, caption
+};
+
+// The set check boxes as they are grouped on the two set pages.
+const QList<SetGroup> &setGroups()
+{
+    static const QList<SetGroup> groups = {
+#include "config/prefs_setgroups.inc"
+    };
+    return groups;
+}
+
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, bool checked)
+{
+    auto *cb = new QCheckBox(caption, parent);
+    cb->setObjectName(name);
+    cb->setChecked(checked);
+    return cb;
+}
+} // namespace
 
 TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormPrefs"));
     setWindowTitle(QStringLiteral("Preferences"));
-    resize(640, 480);
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(933, 540);
+
+    ImageBackDrop = new QLabel(this);
+    ImageBackDrop->setObjectName(QStringLiteral("ImageBackDrop"));
+    ImageBackDrop->setScaledContents(true);
+    ImageBackDrop->setGeometry(0, 0, 933, 540);
+
     auto *lay = new QVBoxLayout(this);
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     lay->addWidget(PageControl1);
-    auto *gui = new QWidget;
-    gui->setObjectName(QStringLiteral("TabSheetGui"));
-    PageControl1->addTab(gui, QStringLiteral("Gui Settings"));
-    auto *guiLay = new QVBoxLayout(gui);
-    Combo_Themes = new QComboBox(gui);
-    Combo_Themes->setObjectName(QStringLiteral("Combo_Themes"));
-    Combo_Themes->setEditable(true);
-    Combo_Themes->addItem(QStringLiteral("Black"));
-    guiLay->addWidget(Combo_Themes);
-    CB_UseDialog = new QCheckBox(QStringLiteral("Use Dialog boxes (This also hides the background)"), gui);
-    CB_UseDialog->setObjectName(QStringLiteral("CB_UseDialog"));
-    guiLay->addWidget(CB_UseDialog);
-    guiLay->addStretch();
+
+    auto page = [this](QWidget **sheet, const char *name, const char *caption) {
+        *sheet = new QWidget;
+        (*sheet)->setObjectName(QString::fromLatin1(name));
+        PageControl1->addTab(*sheet, QString::fromLatin1(caption));
+        return *sheet;
+    };
+
+    // The two set pages.
+    const QList<SetGroup> &groups = setGroups();
+    auto buildSetPage = [&](QWidget *sheet, QPushButton **all, const char *allName, QPushButton **none,
+                            const char *noneName, const QStringList &groupNames, QList<QCheckBox *> &boxes) {
+        auto *v = new QVBoxLayout(sheet);
+        auto *buttons = new QHBoxLayout;
+        *all = new QPushButton(QStringLiteral("Select All"), sheet);
+        (*all)->setObjectName(QString::fromLatin1(allName));
+        *none = new QPushButton(QStringLiteral("Select None"), sheet);
+        (*none)->setObjectName(QString::fromLatin1(noneName));
+        buttons->addWidget(*all);
+        buttons->addWidget(*none);
+        buttons->addStretch();
+        v->addLayout(buttons);
+        for (const SetGroup &g : groups) {
+            if (!groupNames.contains(g.name))
+                continue;
+            auto *box = new QGroupBox(g.title, sheet);
+            box->setObjectName(g.name);
+            auto *grid = new QGridLayout(box);
+            grid->setVerticalSpacing(1);
+            const int columns = g.boxes.size() > 20 ? 5 : 4;
+            const int rows = (int(g.boxes.size()) + columns - 1) / columns;
+            for (int i = 0; i < g.boxes.size(); ++i) {
+                // Columns are filled top to bottom.
+                QCheckBox *cb = checkBox(box, g.boxes[i].first, g.boxes[i].second, g.name == QLatin1String("GroupBox3"));
+                grid->addWidget(cb, i % rows, i / rows);
+                boxes << cb;
+            }
+            v->addWidget(box);
+            if (g.name == QLatin1String("GroupBox1")) GroupBox1 = box;
+            if (g.name == QLatin1String("GroupBox2")) GroupBox2 = box;
+            if (g.name == QLatin1String("GroupBox3")) GroupBox3 = box;
+            if (g.name == QLatin1String("GroupBox4")) GroupBox4 = box;
+            if (g.name == QLatin1String("GroupBox5")) GroupBox5 = box;
+        }
+        v->addStretch();
+    };
+    buildSetPage(page(&TabSheet1, "TabSheet1", "Sets 1"), &Button1, "Button1", &Button2, "Button2",
+                 {QStringLiteral("GroupBox1"), QStringLiteral("GroupBox3"), QStringLiteral("GroupBox2")}, m_sets1);
+    buildSetPage(page(&TabSheet6, "TabSheet6", "Sets 2"), &Button5, "Button5", &Button4, "Button4",
+                 {QStringLiteral("GroupBox5"), QStringLiteral("GroupBox4")}, m_sets2);
+
+    // Gui Settings
+    {
+        QWidget *sheet = page(&TabSheet2, "TabSheet2", "Gui Settings");
+        auto *g = new QGridLayout(sheet);
+        g->addWidget(new QLabel(QStringLiteral("Choose a theme:"), sheet), 0, 0);
+        Combo_Themes = new QComboBox(sheet);
+        Combo_Themes->setObjectName(QStringLiteral("Combo_Themes"));
+        Combo_Themes->addItem(QStringLiteral("Black"));
+        g->addWidget(Combo_Themes, 0, 1);
+        BitBtn2 = new QPushButton(QStringLiteral("Get new themes"), sheet);
+        BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+        g->addWidget(BitBtn2, 0, 2);
+        g->addWidget(new QLabel(QStringLiteral("Row Height:"), sheet), 1, 0);
+        FontSizeSpin = new QSpinBox(sheet);
+        FontSizeSpin->setObjectName(QStringLiteral("FontSizeSpin"));
+        FontSizeSpin->setRange(8, 26);
+        FontSizeSpin->setValue(18);
+        g->addWidget(FontSizeSpin, 1, 1);
+        CB_UseDialog = checkBox(sheet, QStringLiteral("CB_UseDialog"),
+                                QStringLiteral("Use Dialog boxes (This also hides the background)"), false);
+        g->addWidget(CB_UseDialog, 2, 0, 1, 3);
+        g->addWidget(new QLabel(QStringLiteral("Show in database:"), sheet), 3, 0);
+        CB_artist = checkBox(sheet, QStringLiteral("CB_artist"), QStringLiteral("Illustrator"), true);
+        g->addWidget(CB_artist, 3, 1);
+        CB_Value = checkBox(sheet, QStringLiteral("CB_Value"), QStringLiteral("Value"), true);
+        CB_Value->setEnabled(false);
+        g->addWidget(CB_Value, 3, 2);
+        GroupBox6 = new QGroupBox(QStringLiteral("Pictures"), sheet);
+        GroupBox6->setObjectName(QStringLiteral("GroupBox6"));
+        auto *pv = new QVBoxLayout(GroupBox6);
+        CB_LoadImageFromNet = checkBox(GroupBox6, QStringLiteral("CB_LoadImageFromNet"),
+                                       QStringLiteral("If locale picture not found, try to load picture online"), true);
+        CB_StoreImageInCache = checkBox(
+            GroupBox6, QStringLiteral("CB_StoreImageInCache"),
+            QStringLiteral("Store picture in cache (if not checked, each time a card is not found localy, it gets "
+                           "loaded from the internet (SLOW))"),
+            true);
+        Button6 = new QPushButton(QStringLiteral("Clear cache"), GroupBox6);
+        Button6->setObjectName(QStringLiteral("Button6"));
+        pv->addWidget(CB_LoadImageFromNet);
+        pv->addWidget(CB_StoreImageInCache);
+        pv->addWidget(Button6, 0, Qt::AlignLeft);
+        g->addWidget(GroupBox6, 4, 0, 1, 3);
+        g->setRowStretch(5, 1);
+        g->setColumnStretch(3, 1);
+        connect(CB_LoadImageFromNet, &QCheckBox::toggled, CB_StoreImageInCache, &QWidget::setEnabled);
+    }
+
+    // Deck Building
+    {
+        QWidget *sheet = page(&TabSheet3, "TabSheet3", "Deck Building");
+        auto *v = new QHBoxLayout(sheet);
+        Image1 = new QLabel(sheet);
+        Image1->setObjectName(QStringLiteral("Image1"));
+        Image1->setFixedSize(160, 220);
+        Image1->setScaledContents(true);
+        v->addWidget(Image1, 0, Qt::AlignTop);
+        auto *col = new QVBoxLayout;
+        GroupBox7 = new QGroupBox(QStringLiteral("Check Deck Options:"), sheet);
+        GroupBox7->setObjectName(QStringLiteral("GroupBox7"));
+        auto *gv = new QVBoxLayout(GroupBox7);
+        Check1 = checkBox(GroupBox7, QStringLiteral("Check1"), QStringLiteral("Check Constructed Format Decks"), true);
+        Check2 = checkBox(GroupBox7, QStringLiteral("Check2"), QStringLiteral("Check Eternal Format Decks"), true);
+        Check3 = checkBox(GroupBox7, QStringLiteral("Check3"), QStringLiteral("Check Online Format Decks"), false);
+        gv->addWidget(Check1);
+        gv->addWidget(Check2);
+        gv->addWidget(Check3);
+        col->addWidget(GroupBox7);
+        RadioGroup1 = new QGroupBox(QStringLiteral("Options:"), sheet);
+        RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+        auto *rv = new QVBoxLayout(RadioGroup1);
+        auto *basic = new QRadioButton(QStringLiteral("Add basic lands as needed"), RadioGroup1);
+        rv->addWidget(basic);
+        RadioGroup1->setEnabled(false);
+        col->addWidget(RadioGroup1);
+        col->addStretch();
+        v->addLayout(col, 1);
+    }
+
+    // Collection
+    {
+        QWidget *sheet = page(&TabSheet4, "TabSheet4", "Collection");
+        auto *v = new QVBoxLayout(sheet);
+        CheckBox1 = checkBox(sheet, QStringLiteral("CheckBox1"),
+                             QStringLiteral("Show Multi-Colored Cards containing selected color"), true);
+        CheckBox1->setEnabled(false);
+        v->addWidget(CheckBox1);
+        v->addStretch();
+    }
+
+    // Update
+    {
+        QWidget *sheet = page(&TabSheet5, "TabSheet5", "Update");
+        auto *v = new QVBoxLayout(sheet);
+        LB_App = new QLabel(sheet);
+        LB_App->setObjectName(QStringLiteral("LB_App"));
+        v->addWidget(LB_App);
+        BitBtn1 = new QPushButton(QStringLiteral("Check for Updates"), sheet);
+        BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+        v->addWidget(BitBtn1, 0, Qt::AlignLeft);
+        v->addStretch();
+    }
+
+    auto *bottom = new QHBoxLayout;
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setFixedSize(30, 30);
+    Image2->setScaledContents(true);
+    bottom->addWidget(Image2);
+    bottom->addStretch();
+    Button3 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    ButtonSave = new QPushButton(QStringLiteral("Save"), this);
+    ButtonSave->setObjectName(QStringLiteral("ButtonSave"));
+    bottom->addWidget(Button3);
+    bottom->addWidget(ButtonSave);
+    lay->addLayout(bottom);
+}
+
+QCheckBox *TFormPrefs::setCheckBox(int index0) const
+{
+    return findChild<QCheckBox *>(SetList::checkBoxName(index0));
+}
+
+QList<QCheckBox *> TFormPrefs::setCheckBoxesOfPage(int page) const
+{
+    return page == 1 ? m_sets1 : m_sets2;
 }
 
 bool TFormPrefs::DownloadFile(const QString &url, const QString &fileName)
