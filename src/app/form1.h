@@ -47,6 +47,11 @@ public:
     void SaveConfig();
     void ReadConfig();
 
+    // Settings file (config): column widths read for a grid that was not
+    // there yet are kept; a window that builds or rebuilds one of the five
+    // saved grids calls this to give it the stored widths.
+    void ApplyColumnWidths();
+
     // Window handling
     void SwitchFullScreen();
     void IcoondbClick();

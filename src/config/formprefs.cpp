@@ -1,12 +1,18 @@
 #include "config/formprefs.h"
 
+#include "app/appstate.h"
+#include "app/form1.h"
 #include "app/formmessages.h"
 #include "app/forms.h"
+#include "app/formsplash.h"
+#include "config/picturecache.h"
 #include "carddb/setlist.h"
 #include "update/download.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -118,7 +124,7 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
         FontSizeSpin = new QSpinBox(sheet);
         FontSizeSpin->setObjectName(QStringLiteral("FontSizeSpin"));
         FontSizeSpin->setRange(8, 26);
-        FontSizeSpin->setValue(18);
+        FontSizeSpin->setValue(16);
         g->addWidget(FontSizeSpin, 1, 1);
         CB_UseDialog = checkBox(sheet, QStringLiteral("CB_UseDialog"),
                                 QStringLiteral("Use Dialog boxes (This also hides the background)"), false);
@@ -219,6 +225,114 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
     bottom->addWidget(Button3);
     bottom->addWidget(ButtonSave);
     lay->addLayout(bottom);
+
+    connect(Button1, &QPushButton::clicked, this, &TFormPrefs::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFormPrefs::Button2Click);
+    connect(Button5, &QPushButton::clicked, this, &TFormPrefs::Button5Click);
+    connect(Button4, &QPushButton::clicked, this, &TFormPrefs::Button4Click);
+    connect(ButtonSave, &QPushButton::clicked, this, &TFormPrefs::ButtonSaveClick);
+    connect(Button3, &QPushButton::clicked, this, &TFormPrefs::Button3Click);
+    connect(Button6, &QPushButton::clicked, this, &TFormPrefs::Button6Click);
+}
+
+int TFormPrefs::exec()
+{
+    m_modal = true;
+    const int result = QDialog::exec();
+    m_modal = false;
+    FormCloseQuery();
+    return result;
+}
+
+void TFormPrefs::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        FormShow();
+}
+
+void TFormPrefs::hideEvent(QHideEvent *e)
+{
+    QDialog::hideEvent(e);
+    // A modal showing runs the close query when it ends (exec); a window
+    // shown without a modal loop runs it when it is hidden.
+    if (!m_modal && !e->spontaneous())
+        FormCloseQuery();
+}
+
+void TFormPrefs::FormShow()
+{
+    PageControl1->setCurrentIndex(0);
+    OudThema = App().Thema;
+    FontSizeSpin->setValue(App().FontSize);
+    LB_App->setText(ProgramVersion);
+    BitBtn1->setText(QStringLiteral("Check for Updates"));
+    BitBtn1->setEnabled(true);
+}
+
+void TFormPrefs::FormCloseQuery()
+{
+    if (Combo_Themes->currentText() == OudThema)
+        return;
+    App().Thema = Combo_Themes->currentText();
+    Form1->LaadThema();
+    ProcessMessages();
+}
+
+static void checkAll(const QList<QCheckBox *> &boxes, bool on)
+{
+    for (QCheckBox *cb : boxes)
+        cb->setChecked(on);
+}
+
+void TFormPrefs::Button1Click() { checkAll(m_sets1, true); }
+void TFormPrefs::Button2Click() { checkAll(m_sets1, false); }
+void TFormPrefs::Button5Click() { checkAll(m_sets2, true); }
+void TFormPrefs::Button4Click() { checkAll(m_sets2, false); }
+
+void TFormPrefs::ButtonSaveClick()
+{
+    hide();
+    ProcessMessages();
+    FormSplash->LabelSplash->setText(QStringLiteral("Applying settings ..."));
+    FormSplash->centreOnScreen();
+    FormSplash->show();
+    ProcessMessages();
+    GuiChanged = true;
+    // The database list is rebuilt from the current set selection; the
+    // rebuild starts from an empty list and drops the rows of the old one.
+    Form1->Ladensets();
+    if (GuiChanged) {
+        App().FontSize = FontSizeSpin->value();
+        App().Thema = Combo_Themes->currentText();
+        Form1->LaadThema();
+    }
+    FormSplash->hide();
+}
+
+void TFormPrefs::Button3Click()
+{
+    App().Thema = OudThema;
+    Combo_Themes->setCurrentText(OudThema);
+    close();
+}
+
+void TFormPrefs::Button6Click()
+{
+    Form1->ShowMeWarning(QStringLiteral("Clear the picture cache?"),
+                         QStringLiteral("All card pictures kept in the cache will be deleted. Cards without an "
+                                        "installed picture are loaded from the internet again when shown."),
+                         QStringLiteral("YES"), QStringLiteral("NO"), true, true);
+    if (!App().Answer)
+        return;
+    const QStringList failed = PictureCache::clear(App().StartDir + QStringLiteral("/Images/Cache"));
+    if (!failed.isEmpty()) {
+        QStringList shown = failed.mid(0, 3);
+        if (failed.size() > shown.size())
+            shown << QStringLiteral("and %1 more").arg(failed.size() - shown.size());
+        Form1->ShowMeWarning(QStringLiteral("Some cached pictures could not be deleted"), shown.join(QStringLiteral("; ")),
+                             QString(), QStringLiteral("OK"), false, true);
+    }
 }
 
 QCheckBox *TFormPrefs::setCheckBox(int index0) const

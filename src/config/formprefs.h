@@ -24,6 +24,25 @@ public:
     // The set check boxes of page "Sets 1" (83) and page "Sets 2" (19).
     QList<QCheckBox *> setCheckBoxesOfPage(int page) const;
 
+    // Shows the window modally; when the showing ends, however it ends,
+    // the close query runs.
+    int exec() override;
+
+    // Handlers
+    void FormShow();
+    void FormCloseQuery();
+    void Button1Click();       // Sets 1: Select All
+    void Button2Click();       // Sets 1: Select None
+    void Button5Click();       // Sets 2: Select All
+    void Button4Click();       // Sets 2: Select None
+    void ButtonSaveClick();
+    void Button3Click();       // Cancel
+    void Button6Click();       // Clear cache
+
+    // The theme name in force when the window was last shown.
+    QString OudThema;
+    bool GuiChanged = false;
+
     QLabel *ImageBackDrop = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet6 = nullptr, *TabSheet2 = nullptr;
@@ -60,6 +79,11 @@ public:
     QPushButton *ButtonSave = nullptr;
     QLabel *Image2 = nullptr;
 
+protected:
+    void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+
 private:
     QList<QCheckBox *> m_sets1, m_sets2;
+    bool m_modal = false;
 };
