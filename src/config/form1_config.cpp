@@ -80,6 +80,8 @@ GridRef sideBoardGrid() { return {FormDecks, QStringLiteral("StringGridSideBoard
 QString configFile() { return App().ConfigDir + QStringLiteral("/vellumtrove.ini"); }
 
 // Every value the file holds, as the windows and controls show it now.
+// Window places are those of the client area (the part inside any frame),
+// so that they mean the same before and after a window is first shown.
 ConfigFile::Settings currentSettings()
 {
     const AppState &a = App();
@@ -91,23 +93,23 @@ ConfigFile::Settings currentSettings()
     s.FormCollectieVisible = a.FormCollectieVisible;
     s.FormDecksVisible = a.FormDecksVisible;
     s.FontSize = a.FontSize;
-    s.FotoTop = FormFoto->y();
-    s.FotoLeft = FormFoto->x();
+    s.FotoTop = FormFoto->geometry().y();
+    s.FotoLeft = FormFoto->geometry().x();
     s.DBHeight = FormDB->height();
     s.DBWidth = FormDB->width();
-    s.DBTop = FormDB->y();
-    s.DBLeft = FormDB->x();
+    s.DBTop = FormDB->geometry().y();
+    s.DBLeft = FormDB->geometry().x();
     s.DBColumns = gridWidths(dbGrid(), ConfigFile::designedDBColumns());
     s.Illustrator = FormPrefs->CB_artist->isChecked();
     s.CollectieHeight = FormCollectie->height();
     s.CollectieWidth = FormCollectie->width();
-    s.CollectieTop = FormCollectie->y();
-    s.CollectieLeft = FormCollectie->x();
+    s.CollectieTop = FormCollectie->geometry().y();
+    s.CollectieLeft = FormCollectie->geometry().x();
     s.CollectieColumns = gridWidths(collectieGrid(), ConfigFile::designedCollectieColumns());
     s.DecksHeight = FormDecks->height();
     s.DecksWidth = FormDecks->width();
-    s.DecksTop = FormDecks->y();
-    s.DecksLeft = FormDecks->x();
+    s.DecksTop = FormDecks->geometry().y();
+    s.DecksLeft = FormDecks->geometry().x();
     s.DeckColumns = gridWidths(deckGrid(), ConfigFile::designedDeckColumns());
     s.SideBoardColumns = gridWidths(sideBoardGrid(), ConfigFile::designedSideBoardColumns());
     const QStringList &boxes = ConfigFile::setLineBoxNames();
@@ -129,15 +131,12 @@ void applySettings(const ConfigFile::Settings &s)
     a.FormCollectieVisible = s.FormCollectieVisible;
     a.FormDecksVisible = s.FormDecksVisible;
     a.FontSize = s.FontSize;
-    FormFoto->move(s.FotoLeft, s.FotoTop);
-    FormDB->resize(s.DBWidth, s.DBHeight);
-    FormDB->move(s.DBLeft, s.DBTop);
+    FormFoto->setGeometry(s.FotoLeft, s.FotoTop, FormFoto->width(), FormFoto->height());
+    FormDB->setGeometry(s.DBLeft, s.DBTop, s.DBWidth, s.DBHeight);
     setGridWidths(dbGrid(), s.DBColumns);
-    FormCollectie->resize(s.CollectieWidth, s.CollectieHeight);
-    FormCollectie->move(s.CollectieLeft, s.CollectieTop);
+    FormCollectie->setGeometry(s.CollectieLeft, s.CollectieTop, s.CollectieWidth, s.CollectieHeight);
     setGridWidths(collectieGrid(), s.CollectieColumns);
-    FormDecks->resize(s.DecksWidth, s.DecksHeight);
-    FormDecks->move(s.DecksLeft, s.DecksTop);
+    FormDecks->setGeometry(s.DecksLeft, s.DecksTop, s.DecksWidth, s.DecksHeight);
     setGridWidths(deckGrid(), s.DeckColumns);
     setGridWidths(sideBoardGrid(), s.SideBoardColumns);
     const QStringList &boxes = ConfigFile::setLineBoxNames();
