@@ -10,6 +10,7 @@
 #include "update/download.h"
 
 #include <QGridLayout>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QShowEvent>
@@ -54,6 +55,7 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
     ImageBackDrop->setGeometry(0, 0, 933, 540);
 
     auto *lay = new QVBoxLayout(this);
+    lay->setContentsMargins(8, 8, 8, 8);
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     lay->addWidget(PageControl1);
@@ -70,11 +72,17 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
     auto buildSetPage = [&](QWidget *sheet, QPushButton **all, const char *allName, QPushButton **none,
                             const char *noneName, const QStringList &groupNames, QList<QCheckBox *> &boxes) {
         auto *v = new QVBoxLayout(sheet);
+        v->setContentsMargins(6, 6, 6, 6);
+        v->setSpacing(4);
         auto *buttons = new QHBoxLayout;
         *all = new QPushButton(QStringLiteral("Select All"), sheet);
         (*all)->setObjectName(QString::fromLatin1(allName));
         *none = new QPushButton(QStringLiteral("Select None"), sheet);
         (*none)->setObjectName(QString::fromLatin1(noneName));
+        for (QPushButton *b : {*all, *none}) {
+            b->setAutoDefault(false);
+            b->setMinimumWidth(100);
+        }
         buttons->addWidget(*all);
         buttons->addWidget(*none);
         buttons->addStretch();
@@ -85,8 +93,16 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
             auto *box = new QGroupBox(g.title, sheet);
             box->setObjectName(g.name);
             auto *grid = new QGridLayout(box);
-            grid->setVerticalSpacing(1);
-            const int columns = g.boxes.size() > 20 ? 5 : 4;
+            grid->setContentsMargins(6, 4, 6, 4);
+            grid->setHorizontalSpacing(4);
+            grid->setVerticalSpacing(0);
+            // Columns per group, chosen so that the first page fits without
+            // scrolling and no caption is cut.
+            static const QHash<QString, int> columnsOf = {
+                {QStringLiteral("GroupBox1"), 6}, {QStringLiteral("GroupBox3"), 5},
+                {QStringLiteral("GroupBox2"), 6}, {QStringLiteral("GroupBox5"), 3},
+                {QStringLiteral("GroupBox4"), 3}};
+            const int columns = columnsOf.value(g.name, 4);
             const int rows = (int(g.boxes.size()) + columns - 1) / columns;
             for (int i = 0; i < g.boxes.size(); ++i) {
                 // Columns are filled top to bottom.
@@ -94,6 +110,9 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
                 grid->addWidget(cb, i % rows, i / rows);
                 boxes << cb;
             }
+            // Spare width is shared out between the columns.
+            for (int c = 0; c < columns; ++c)
+                grid->setColumnStretch(c, 1);
             v->addWidget(box);
             if (g.name == QLatin1String("GroupBox1")) GroupBox1 = box;
             if (g.name == QLatin1String("GroupBox2")) GroupBox2 = box;
@@ -112,32 +131,45 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
     {
         QWidget *sheet = page(&TabSheet2, "TabSheet2", "Gui Settings");
         auto *g = new QGridLayout(sheet);
-        g->addWidget(new QLabel(QStringLiteral("Choose a theme:"), sheet), 0, 0);
+        g->setContentsMargins(16, 14, 16, 14);
+        g->setHorizontalSpacing(12);
+        g->setVerticalSpacing(10);
+        g->setColumnMinimumWidth(0, 130);
+        auto row = [&](int r, const QString &label, const QList<QWidget *> &widgets) {
+            if (!label.isEmpty())
+                g->addWidget(new QLabel(label, sheet), r, 0);
+            auto *h = new QHBoxLayout;
+            h->setSpacing(12);
+            for (QWidget *w : widgets)
+                h->addWidget(w);
+            h->addStretch();
+            g->addLayout(h, r, 1);
+        };
         Combo_Themes = new QComboBox(sheet);
         Combo_Themes->setObjectName(QStringLiteral("Combo_Themes"));
         Combo_Themes->addItem(QStringLiteral("Black"));
-        g->addWidget(Combo_Themes, 0, 1);
+        Combo_Themes->setMinimumWidth(220);
         BitBtn2 = new QPushButton(QStringLiteral("Get new themes"), sheet);
         BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-        g->addWidget(BitBtn2, 0, 2);
-        g->addWidget(new QLabel(QStringLiteral("Row Height:"), sheet), 1, 0);
+        BitBtn2->setAutoDefault(false);
+        row(0, QStringLiteral("Choose a theme:"), {Combo_Themes, BitBtn2});
         FontSizeSpin = new QSpinBox(sheet);
         FontSizeSpin->setObjectName(QStringLiteral("FontSizeSpin"));
         FontSizeSpin->setRange(8, 26);
         FontSizeSpin->setValue(16);
-        g->addWidget(FontSizeSpin, 1, 1);
-        CB_UseDialog = checkBox(sheet, QStringLiteral("CB_UseDialog"),
-                                QStringLiteral("Use Dialog boxes (This also hides the background)"), false);
-        g->addWidget(CB_UseDialog, 2, 0, 1, 3);
-        g->addWidget(new QLabel(QStringLiteral("Show in database:"), sheet), 3, 0);
+        FontSizeSpin->setMinimumWidth(70);
+        row(1, QStringLiteral("Row Height:"), {FontSizeSpin});
         CB_artist = checkBox(sheet, QStringLiteral("CB_artist"), QStringLiteral("Illustrator"), true);
-        g->addWidget(CB_artist, 3, 1);
         CB_Value = checkBox(sheet, QStringLiteral("CB_Value"), QStringLiteral("Value"), true);
         CB_Value->setEnabled(false);
-        g->addWidget(CB_Value, 3, 2);
+        row(2, QStringLiteral("Show in database:"), {CB_artist, CB_Value});
+        CB_UseDialog = checkBox(sheet, QStringLiteral("CB_UseDialog"),
+                                QStringLiteral("Use Dialog boxes (This also hides the background)"), false);
+        g->addWidget(CB_UseDialog, 3, 0, 1, 2);
         GroupBox6 = new QGroupBox(QStringLiteral("Pictures"), sheet);
         GroupBox6->setObjectName(QStringLiteral("GroupBox6"));
         auto *pv = new QVBoxLayout(GroupBox6);
+        pv->setSpacing(8);
         CB_LoadImageFromNet = checkBox(GroupBox6, QStringLiteral("CB_LoadImageFromNet"),
                                        QStringLiteral("If locale picture not found, try to load picture online"), true);
         CB_StoreImageInCache = checkBox(
@@ -147,12 +179,14 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
             true);
         Button6 = new QPushButton(QStringLiteral("Clear cache"), GroupBox6);
         Button6->setObjectName(QStringLiteral("Button6"));
+        Button6->setAutoDefault(false);
+        Button6->setMinimumWidth(100);
         pv->addWidget(CB_LoadImageFromNet);
         pv->addWidget(CB_StoreImageInCache);
         pv->addWidget(Button6, 0, Qt::AlignLeft);
-        g->addWidget(GroupBox6, 4, 0, 1, 3);
+        g->addWidget(GroupBox6, 4, 0, 1, 2);
         g->setRowStretch(5, 1);
-        g->setColumnStretch(3, 1);
+        g->setColumnStretch(1, 1);
         connect(CB_LoadImageFromNet, &QCheckBox::toggled, CB_StoreImageInCache, &QWidget::setEnabled);
     }
 
@@ -222,6 +256,10 @@ TFormPrefs::TFormPrefs(QWidget *parent) : QDialog(parent)
     Button3->setObjectName(QStringLiteral("Button3"));
     ButtonSave = new QPushButton(QStringLiteral("Save"), this);
     ButtonSave->setObjectName(QStringLiteral("ButtonSave"));
+    for (QPushButton *b : {Button3, ButtonSave})
+        b->setMinimumWidth(90);
+    Button3->setAutoDefault(false);
+    ButtonSave->setDefault(true);
     bottom->addWidget(Button3);
     bottom->addWidget(ButtonSave);
     lay->addLayout(bottom);
