@@ -64,6 +64,7 @@ class TestFormPrefs : public QObject {
     Q_OBJECT
 private slots:
     void showingFillsTheWindow();
+    void cacheBoxFollowsOnlineBox();
     void selectAllNone_data();
     void selectAllNone();
     void endOfShowing_data();
@@ -93,6 +94,18 @@ void TestFormPrefs::showingFillsTheWindow()
         QCOMPARE(FormPrefs->BitBtn1->text(), QStringLiteral("Check for Updates"));
         QVERIFY(FormPrefs->BitBtn1->isEnabled());
     });
+}
+
+void TestFormPrefs::cacheBoxFollowsOnlineBox()
+{
+    TestDataRoot root;
+    prepare(root);
+    AppFixture app(root);
+    QVERIFY(FormPrefs->CB_StoreImageInCache->isEnabled());
+    FormPrefs->CB_LoadImageFromNet->click();
+    QVERIFY(!FormPrefs->CB_StoreImageInCache->isEnabled());
+    FormPrefs->CB_LoadImageFromNet->click();
+    QVERIFY(FormPrefs->CB_StoreImageInCache->isEnabled());
 }
 
 void TestFormPrefs::selectAllNone_data()
