@@ -144,6 +144,7 @@ TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(parent)
     ListBox1->setStyleSheet(QStringLiteral(
         "QListWidget { background: rgba(0, 0, 0, 120); color: white; border: 1px solid #5a5d66; }"));
 
+    m_ready = true;
     layoutDetails();
 
     // The card-page items of the database grid's menu are made with the
@@ -180,7 +181,7 @@ void TFormFoto::setStretched(bool stretched)
 
 void TFormFoto::layoutDetails()
 {
-    if (m_layingOut)
+    if (m_layingOut || !m_ready)
         return;
     m_layingOut = true;
     auto place = [](QLabel *l, int x, int y, int w) {

@@ -65,4 +65,5 @@ private:
     QPixmap m_picture;
     bool m_stretched = false;
     bool m_layingOut = false;
+    bool m_ready = false;   // all components made
 };
