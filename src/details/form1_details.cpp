@@ -107,7 +107,10 @@ void TForm1::ToonKaartDetails(const QString &id)
     f->LabelTypeCard->setText(card.CardType);
     f->LabelPower2->setText(card.Power);
     f->LabelThough2->setText(card.Toughness);
-    f->LabelText->setText(card.OracleText);
+    // Rules texts break their lines with carriage returns.
+    QString rules = card.OracleText;
+    rules.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    f->LabelText->setText(rules);
     f->LabelIllus2->setText(card.Artist);
     f->layoutDetails();
 

@@ -117,7 +117,7 @@ TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(parent)
         LabelNameCard->setFont(f);
     }
     LabelTypeCard = label("LabelTypeCard", QString(), "white", false, true);
-    LabelMana = label("LabelMana", QStringLiteral("Mana:"), "white", true, false);
+    LabelMana = label("LabelMana", QStringLiteral("Mana:"), "white", false, false);
     for (int k = 0; k < ManaCount; ++k) {
         QLabel *m = makeImage(QStringLiteral("ImageMana%1").arg(k + 1), 18, 18);
         m->setAttribute(Qt::WA_TranslucentBackground);
@@ -142,7 +142,11 @@ TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(parent)
     ListBox1->setSelectionMode(QAbstractItemView::NoSelection);
     ListBox1->setFocusPolicy(Qt::NoFocus);
     ListBox1->setStyleSheet(QStringLiteral(
-        "QListWidget { background: rgba(0, 0, 0, 120); color: white; border: 1px solid #5a5d66; }"));
+        "QListWidget { background-color: #141519; color: #e8e8e8; border: 1px solid #4a4d55; }"
+        "QScrollBar:vertical { background: #1e1f24; width: 10px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: #5a5d66; min-height: 20px; border-radius: 4px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 
     m_ready = true;
     layoutDetails();

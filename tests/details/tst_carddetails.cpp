@@ -143,7 +143,8 @@ void TestCardDetails::initTestCase()
                     card("117", "Sample Hybrid", "{B/R}{11}{X}{2/W}", fourth),
                     card("118", "Sample Land", "", fourth), card("12ab", "Sample Odd Id", "{G}", fourth),
                     card("119", "Sample Wordy", "{G}", fourth,
-                         QStringLiteral("Sample rules text that goes on. ").repeated(12))});
+                         QStringLiteral("Sample rules text that goes on. ").repeated(12)),
+                    card("120", "Sample Two Lines", "{G}", fourth, QStringLiteral("First line&lt;br&gt;Second line"))});
     m_root->addSet(QStringLiteral("Fifth_Edition"), {card("201", "Sample Shared", "{2}{W}", fifth)});
     m_root->addSet(QStringLiteral("Vanguard"), {card("301", "Sample Avatar", "", QStringLiteral("Vanguard"))});
     m_root->addPicture(QStringLiteral("Images/Cards/Card110.jpg"), 60, 80, Qt::red);
@@ -401,6 +402,10 @@ void TestCardDetails::heightFollowsRulesText()
     show(QStringLiteral("110"));
     QCOMPARE(FormFoto->height(), shortHeight);
     QCOMPARE(FormFoto->width(), 260);
+    // Line breaks of the rules text (carriage returns) become real breaks.
+    show(QStringLiteral("120"));
+    QCOMPARE(FormFoto->LabelText->text(), QStringLiteral("First line\nSecond line"));
+    QVERIFY(FormFoto->LabelText->height() >= 2 * FormFoto->LabelText->fontMetrics().height());
 }
 
 void TestCardDetails::pictureBoxesEnableRule()
