@@ -1,6 +1,18 @@
 #include "details/formfoto.h"
 
-TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(parent)
+static TToolWindow::Traits fotoTraits()
+{
+    TToolWindow::Traits t;
+    t.backdropName = QStringLiteral("ImageBackDrop");
+    t.minimizeName = QStringLiteral("ImageMinimizeDetails");
+    t.iconName = QStringLiteral("IcoonFoto");
+    t.moving = &AppState::MovingFoto;
+    t.visibleFlag = &AppState::FormFotoVisible;
+    t.moveFromSurface = true;
+    return t;
+}
+
+TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(fotoTraits(), parent)
 {
     setObjectName(QStringLiteral("FormFoto"));
     setWindowTitle(QStringLiteral("Card Details"));
