@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -28,6 +29,25 @@ void TForm1::setupWindowHandling()
     setFocusPolicy(Qt::StrongFocus);
     for (QLabel *l : {CloseButton, IcoonPrefs, IcoonCollectie, Icoondb, IcoonDecks, IcoonFoto})
         l->installEventFilter(this);
+    // Until a card is shown, the card details icon shows the back of a card.
+    QPixmap back(46, 58);
+    back.fill(Qt::transparent);
+    {
+        QPainter p(&back);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x1a, 0x12, 0x0c), 1.5));
+        p.setBrush(QColor(0x6b, 0x45, 0x22));
+        p.drawRoundedRect(QRectF(1, 1, 44, 56), 4, 4);
+        p.setPen(QPen(QColor(0xd8, 0xc8, 0x98), 1.2));
+        p.setBrush(QColor(0x3a, 0x24, 0x12));
+        p.drawRoundedRect(QRectF(5, 5, 36, 48), 3, 3);
+        p.setBrush(QColor(0xc8, 0x9a, 0x4a));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(23, 29), 9, 12);
+        p.setBrush(QColor(0x3a, 0x24, 0x12));
+        p.drawEllipse(QPointF(23, 29), 5, 8);
+    }
+    IcoonFoto->setPixmap(back);
     CloseButton->setToolTip(tr("Close Vellum Trove"));
     IcoonPrefs->setToolTip(tr("Preferences"));
     IcoonCollectie->setToolTip(tr("Collection"));
