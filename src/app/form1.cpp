@@ -62,9 +62,15 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+
+    setupWindowHandling();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    delete m_printDialog;
+    delete m_printer;
+}
 
 void TForm1::FormCreate()
 {
@@ -94,7 +100,9 @@ void TForm1::showEvent(QShowEvent *e)
     QWidget::showEvent(e);
     if (!e->spontaneous())
         QTimer::singleShot(0, this, [this] {
-            if (!m_closing)
+            // Showing the main window from inside the start-up (backdrop
+            // mode) must not start it a second time.
+            if (!m_closing && !m_inFirstShow)
                 FormShow();
         });
 }
@@ -102,7 +110,9 @@ void TForm1::showEvent(QShowEvent *e)
 void TForm1::FormShow()
 {
     if (App().FirstStart) {
+        m_inFirstShow = true;
         startupFirstShow();
+        m_inFirstShow = false;
         if (m_startupFailed)
             return;
     }
@@ -408,8 +418,10 @@ void TForm1::layoutIcons()
 void TForm1::closeEvent(QCloseEvent *e)
 {
     m_closing = true;
-    if (!m_startupFailed)
+    if (!m_startupFailed) {
+        ++m_saveConfigCount;
         SaveConfig();
+    }
     e->accept();
     QCoreApplication::quit();
 }

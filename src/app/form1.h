@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QPrintDialog;
+class QPrinter;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -66,6 +67,22 @@ public:
     void IcoonDecksClick();
     void IcoonFotoClick();
     void IcoonPrefsClick();
+    // -- window handling (main window, tool windows, window menu) --
+    void CloseButtonClick();
+    void FormClick();                        // click on the backdrop
+    void ShowWindowMenu(const QPoint &globalPos);
+    QMenu *WindowMenu();                     // PopupMenu1 of FormDB, filled on first use
+    void AboutClick();
+    // Shows every tool window whose icon is hidden, in the order collection,
+    // card details, database, decks (after the preferences or About close).
+    void ShowOpenToolWindows();
+    // Dialog mode or backdrop mode, after the check box CB_UseDialog.
+    void ApplyWindowMode();
+    // The print dialog of the main window and its printer, made on first use.
+    QPrintDialog *PrintDialog1();
+    QPrinter *Printer();
+    // How often closing the main window wrote the settings.
+    int saveConfigCount() const { return m_saveConfigCount; }
 
     // Components
     QLabel *ImageBackGround = nullptr;
@@ -85,6 +102,11 @@ protected:
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    // -- window handling --
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void startupFirstShow();
@@ -92,6 +114,13 @@ private:
     void fillCollectionTree();
     void fillDeckTree();
     void layoutIcons();
+    void setupWindowHandling();
+
+    // -- window handling --
+    QPrinter *m_printer = nullptr;
+    QPrintDialog *m_printDialog = nullptr;
+    int m_saveConfigCount = 0;
+    bool m_inFirstShow = false;
 
     bool m_startupFailed = false;
     bool m_closing = false;

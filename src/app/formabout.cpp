@@ -1,6 +1,7 @@
 #include "app/formabout.h"
 
 #include "app/appstate.h"
+#include "app/form1.h"
 #include "app/forms.h"
 #include "app/formsplash.h"
 
@@ -12,6 +13,12 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About Vellum Trove"));
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(566, 342);
+    setModal(false);
+    // Closing the About window brings back the tool windows that were open.
+    connect(this, &QDialog::finished, this, [] {
+        if (Form1)
+            Form1->ShowOpenToolWindows();
+    });
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 566, 174);

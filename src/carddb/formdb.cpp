@@ -4,7 +4,20 @@
 
 #include <QResizeEvent>
 
-TFormDB::TFormDB(QWidget *parent) : TToolWindow(parent)
+static TToolWindow::Traits dbTraits()
+{
+    TToolWindow::Traits t;
+    t.backdropName = QStringLiteral("ImageBackDrop");
+    t.minimizeName = QStringLiteral("ImageMinimizeDB");
+    t.iconName = QStringLiteral("Icoondb");
+    t.moving = &AppState::MovingDB;
+    t.resizing = &AppState::ResizingDB;
+    t.visibleFlag = &AppState::FormDBVisible;
+    t.resize = TToolWindow::Resize::FromSurfaceAndTitle;
+    return t;
+}
+
+TFormDB::TFormDB(QWidget *parent) : TToolWindow(dbTraits(), parent)
 {
     setObjectName(QStringLiteral("FormDB"));
     setWindowTitle(QStringLiteral("Card Database"));

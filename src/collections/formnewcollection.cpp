@@ -1,9 +1,17 @@
 #include "collections/formnewcollection.h"
 
+#include <QLabel>
+
 TFormNewCollection::TFormNewCollection(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormNewCollection"));
     setWindowTitle(QStringLiteral("Vellum Trove"));
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(549, 154);
+    // Theme picture across the top band.
+    auto *backdrop = new QLabel(this);
+    backdrop->setObjectName(QStringLiteral("ImageBackdrop"));
+    backdrop->setScaledContents(true);
+    backdrop->setGeometry(0, 0, width(), 74);
+    backdrop->lower();
 }

@@ -9,5 +9,10 @@ public:
     explicit TFormDecks(QWidget *parent = nullptr);
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
+    QLabel *ImageBackDrop = nullptr;   // theme backdrop
+    QLabel *ImageMinimize = nullptr;   // reduces the window to its icon
     QTreeWidget *TreeView1 = nullptr;
+
+protected:
+    void layoutChrome() override;
 };

@@ -43,7 +43,19 @@ QPixmap glyph(char kind)
 
 } // namespace
 
-TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(parent)
+static TToolWindow::Traits fotoTraits()
+{
+    TToolWindow::Traits t;
+    t.backdropName = QStringLiteral("ImageBackDrop");
+    t.minimizeName = QStringLiteral("ImageMinimizeDetails");
+    t.iconName = QStringLiteral("IcoonFoto");
+    t.moving = &AppState::MovingFoto;
+    t.visibleFlag = &AppState::FormFotoVisible;
+    t.moveFromSurface = true;
+    return t;
+}
+
+TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(fotoTraits(), parent)
 {
     setObjectName(QStringLiteral("FormFoto"));
     setWindowTitle(QStringLiteral("Card Details"));
@@ -59,12 +71,9 @@ TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(parent)
     ImagePrinter->move(186, 6);
     ImagePrinter->setPixmap(glyph('p'));
     ImagePrinter->setToolTip(QStringLiteral("Print card details"));
-    ImageSubMenu = makeImage(QStringLiteral("ImageSubMenu"), 18, 18);
-    ImageSubMenu->move(210, 6);
     ImageSubMenu->setPixmap(glyph('m'));
     ImageSubMenu->setToolTip(QStringLiteral("Windows"));
-    ImageMinimizeDetails = makeImage(QStringLiteral("ImageMinimizeDetails"), 18, 18);
-    ImageMinimizeDetails->move(234, 6);
+    ImageMinimizeDetails = minimizePicture();   // made by the tool-window base
     ImageMinimizeDetails->setPixmap(glyph('n'));
     ImageMinimizeDetails->setToolTip(QStringLiteral("Minimize"));
     for (QLabel *l : {ImagePrinter, ImageSubMenu, ImageMinimizeDetails})

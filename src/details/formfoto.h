@@ -19,7 +19,6 @@ public:
     QLabel *LabelDetails1 = nullptr;
     QLabel *Image1 = nullptr;
     QLabel *ImagePrinter = nullptr;
-    QLabel *ImageSubMenu = nullptr;
     QLabel *ImageMinimizeDetails = nullptr;
     QLabel *Panel1 = nullptr;             // white, lowered bevel; its caption shows through an empty picture
     QLabel *ImageCard = nullptr;

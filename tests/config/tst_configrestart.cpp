@@ -24,7 +24,8 @@ namespace {
 void prepare(TestDataRoot &root)
 {
     root.addManaPictures();
-    root.write(QStringLiteral("Theme/themes"), "Black\nBlue\nGreen\n");
+    root.addTheme(QStringLiteral("Blue"), 1);
+    root.addTheme(QStringLiteral("Green"), 2);
 }
 
 QString iniOf(const TestDataRoot &root) { return root.file(QStringLiteral("home/.Tallyrun/vellumtrove.ini")); }

@@ -20,7 +20,8 @@ namespace {
 void prepare(TestDataRoot &root)
 {
     root.addManaPictures();
-    root.write(QStringLiteral("Theme/themes"), "Black\nBlue\nGreen\n");
+    root.addTheme(QStringLiteral("Blue"), 1);
+    root.addTheme(QStringLiteral("Green"), 2);
 }
 
 // Shows the window modally and runs `during` once it is up; returns when

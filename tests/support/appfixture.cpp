@@ -18,6 +18,33 @@ TestDataRoot::TestDataRoot()
     for (const char *sub : {"Images/mana", "Images/Cards", "MagicDB", "Collections", "Decks/Added", "Decks/Boxed",
                             "Decks/Pre", "Theme", "home", "tmp"})
         d.mkpath(QString::fromLatin1(sub));
+    addTheme(QStringLiteral("Black"), 0);
+}
+
+QColor TestDataRoot::themeColor(const QString &file, int variant)
+{
+    static const QStringList files{"background.jpg", "close.png",    "minimize.png",  "preferences.png", "collection.png",
+                                   "database.png",   "deck.png",     "popupmenu.png", "printer.png",     "backdrop.jpg"};
+    // Far-apart hues so that a JPEG's small colour shifts never blur two files.
+    const int i = files.indexOf(file);
+    return QColor::fromHsv((i * 36 + variant * 18) % 360, 255, 120 + 100 * (variant % 2));
+}
+
+void TestDataRoot::addTheme(const QString &name, int variant, const QStringList &skip) const
+{
+    for (const QString &f : {"background.jpg", "close.png", "minimize.png", "preferences.png", "collection.png",
+                             "database.png", "deck.png", "popupmenu.png", "printer.png", "backdrop.jpg"}) {
+        if (skip.contains(f))
+            continue;
+        const QString p = file(QStringLiteral("Theme/") + name + QLatin1Char('/') + f);
+        QDir().mkpath(p.left(p.lastIndexOf(QLatin1Char('/'))));
+        QImage img(16, 16, QImage::Format_RGB32);
+        img.fill(themeColor(f, variant));
+        img.save(p, f.endsWith(QLatin1String(".jpg")) ? "JPG" : "PNG");
+    }
+    QFile list(file(QStringLiteral("Theme/themes")));
+    if (list.open(QIODevice::Append))
+        list.write(name.toUtf8() + '\n');
 }
 
 void TestDataRoot::write(const QString &rel, const QByteArray &bytes) const

@@ -3,6 +3,7 @@
 // folder, and the program's windows created on it.
 
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -20,6 +21,11 @@ public:
     void addSet(const QString &fileForm, const QList<QStringList> &cards) const;
     // The 39 symbol bitmaps and the PNG pictures of Images/mana, except `skip`.
     void addManaPictures(const QStringList &skip = {}) const;
+    // Theme/<name>/ with its ten pictures, each filled with themeColor(file,
+    // variant), except the files in `skip`; the name is added to Theme/themes.
+    // Every data root starts with a complete "Black" theme (variant 0).
+    void addTheme(const QString &name, int variant, const QStringList &skip = {}) const;
+    static QColor themeColor(const QString &file, int variant);
     // A card picture (JPEG) of the given size and colour.
     void addPicture(const QString &rel, int w, int h, Qt::GlobalColor color) const;
 
