@@ -56,6 +56,13 @@ public:
     // Card details
     void ToonKaartDetails(const QString &id);
     void BrowseTo(const QString &url);
+    // Card pages of the database grid's current card (its context menu).
+    void MenuItem4Click();   // Search Card at the Gatherer
+    void MenuItem3Click();   // Search Card at NederMagic
+    // The Id in column 10 of the database grid's current row, empty without one.
+    QString currentDbGridId() const;
+    // Connects the card-page items of PopupMenu1 to their handlers, once each.
+    void connectCardPageItems();
 
     // Messages
     void ShowMeWarning(const QString &title, const QString &text, const QString &caption1,
