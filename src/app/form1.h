@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QWidget>
 
+class QAction;
 class QPrintDialog;
 class QPrinter;
 
@@ -34,6 +35,24 @@ public:
     void Ladensets();
     void AddToGrid(const QString &displayName);
     void MenuItemReloadCardsClick();
+
+    // Database list: the database grid's context menu (PopupMenu1) and its
+    // "Show All as selected card" filters (src/carddb/form1_list.cpp).
+    void MakeDatabaseMenu();
+    void MenuItem20Click();   // Color
+    void MenuItem47Click();   // Name
+    void MenuItem22Click();   // Set
+    void MenuItem46Click();   // Type - Subtype
+    void MenuItem16Click();   // Type
+    void MenuItem17Click();   // Subtype
+    void MenuItem9Click();    // Illustrator
+    QAction *MenuItemReloadCards = nullptr;
+    QAction *MenuItemAddToCollection = nullptr;   // disabled until collections are wired
+    QAction *MenuItem4 = nullptr;                 // "Search Card at the Gatherer"
+    QAction *MenuItem3 = nullptr;                 // "Search Card at NederMagic"
+    QAction *MenuItemDeck = nullptr;              // "Place Card in Deck" (its menu(): the two below)
+    QAction *MenuItemMain = nullptr;              // "Main Deck"
+    QAction *MenuItemSB = nullptr;                // "Sideboard"
 
     // Card details
     void ToonKaartDetails(const QString &id);

@@ -32,8 +32,11 @@ QString iniOf(const TestDataRoot &root) { return root.file(QStringLiteral("home/
 
 // A stand-in for a grid that is built by its own window: a table view with
 // the given object name and column count.
+// The window's own grid when it has one, else a stand-in of that name.
 QTableView *addGrid(QWidget *window, const QString &name, int columns)
 {
+    if (auto *existing = window->findChild<QTableView *>(name))
+        return existing;
     auto *view = new QTableView(window);
     view->setObjectName(name);
     view->setModel(new QStandardItemModel(1, columns, view));

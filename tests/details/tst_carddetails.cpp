@@ -478,11 +478,20 @@ void TestCardDetails::cardPageItemsConnectedOnce()
     Urls::setGathererBase(QStringLiteral("http://gatherer.test"));
     QAbstractItemView *g = grid(FormDB, QStringLiteral("StringGrid1"));
     if (!Form1->currentDbGridId().size() || !isSafeCardId(Form1->currentDbGridId())) {
-        auto *items = qobject_cast<QStandardItemModel *>(g->model());
-        QVERIFY(items);
-        items->insertRow(0);
-        items->setItem(0, 10, new QStandardItem(QStringLiteral("101")));
-        g->setCurrentIndex(items->index(0, 0));
+        // Make the listed card 101 the current row (the real grid lists it).
+        QAbstractItemModel *model = g->model();
+        int row = -1;
+        for (int r = 0; r < model->rowCount(); ++r)
+            if (model->index(r, 10).data().toString() == QLatin1String("101"))
+                row = r;
+        if (row < 0) {
+            auto *items = qobject_cast<QStandardItemModel *>(model);
+            QVERIFY(items);
+            items->insertRow(0);
+            items->setItem(0, 10, new QStandardItem(QStringLiteral("101")));
+            row = 0;
+        }
+        g->setCurrentIndex(model->index(row, 0));
     }
     QAction *item = nullptr;
     for (QAction *a : Form1->PopupMenu1->actions())
