@@ -6,54 +6,124 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstring>
+
 namespace SetFile {
+
+namespace {
+
+// Position of `tag` in `line`, or -1. Tags are short and lines hold few
+// "<", so a scan for the first character beats a general search.
+qsizetype findTag(const QByteArray &line, QByteArrayView tag)
+{
+    const char *base = line.constData();
+    const char *p = base;
+    const char *end = base + line.size();
+    const qsizetype L = tag.size();
+    const char first = tag.front();
+    while (end - p >= L) {
+        p = static_cast<const char *>(memchr(p, first, size_t(end - p - L + 1)));
+        if (!p)
+            return -1;
+        if (memcmp(p, tag.data(), size_t(L)) == 0)
+            return p - base;
+        ++p;
+    }
+    return -1;
+}
+
+// The value rule on a line without copying it: returns the value as a
+// slice of `line` (only the rare value that keeps text after a ">" is built
+// anew). Positions follow the rule exactly: everything up to and including
+// the tag goes (tag length - 1 characters when the tag is absent), then the
+// first "<" and as many characters as the position of the first ">".
+QByteArray cutValue(const QByteArray &line, QByteArrayView tag)
+{
+    const qsizetype L = tag.size();
+    const qsizetype p = findTag(line, tag);
+    const qsizetype start = std::min(line.size(), p >= 0 ? p + L : L - 1);
+    const char *s = line.constData() + start;
+    const qsizetype n = line.size() - start;
+    const char *lt = static_cast<const char *>(memchr(s, '<', size_t(n)));
+    const char *gt = static_cast<const char *>(memchr(s, '>', size_t(n)));
+    if (!lt || !gt)
+        return QByteArray::fromRawData(s, n);
+    const qsizetype a = lt - s;
+    const qsizetype b = gt - s;
+    if (a + b + 1 >= n)
+        return QByteArray::fromRawData(s, a);
+    QByteArray out(s, a);
+    out.append(s + a + b + 1, n - (a + b + 1));
+    return out;
+}
+
+} // namespace
 
 QByteArray valueRule(const QByteArray &line, const QByteArray &tag)
 {
-    QByteArray s = line;
-    const qsizetype p = s.indexOf(tag);     // 0-based, -1 when absent
-    const qsizetype L = tag.size();
-    if (p >= 0)
-        s.remove(0, p + L);
-    else
-        s.remove(0, L - 1);                 // an absent tag still eats L - 1 characters
-    const qsizetype a = s.indexOf('<');
-    const qsizetype b = s.indexOf('>');
-    if (a >= 0 && b >= 0)
-        s.remove(a, b + 1);                 // b + 1 characters from the first "<"
-    return s;
+    QByteArray v = cutValue(line, tag);
+    v.detach();   // callers may keep it beyond the line's life
+    return v;
 }
 
 QByteArray oracleRule(const QByteArray &line)
 {
-    static const QByteArray open("<oracleText>");
-    static const QByteArray close("</oracleText>");
-    QByteArray s = line;
-    const qsizetype p = s.indexOf(open);
-    if (p >= 0)
-        s.remove(0, p + open.size());
-    else
-        s.remove(0, open.size() - 1);
-    const qsizetype d = s.indexOf(close);
-    if (d >= 0) {
-        const qsizetype t = s.indexOf("Text>");
-        const qsizetype c = (t >= 0 ? t + 1 : 0) + 5;   // 1-based position of "Text>" plus 5
-        s.remove(d, c);
-    }
-    return s;
+    constexpr QByteArrayView open("<oracleText>");
+    constexpr QByteArrayView close("</oracleText>");
+    constexpr QByteArrayView textEnd("Text>");
+    const qsizetype p = findTag(line, open);
+    const qsizetype start = std::min(line.size(), p >= 0 ? p + open.size() : open.size() - 1);
+    const QByteArray s = QByteArray::fromRawData(line.constData() + start, line.size() - start);
+    const qsizetype d = findTag(s, close);
+    if (d < 0)
+        return s;
+    // c characters go from the closing tag on, c being the 1-based place of
+    // the first "Text>" plus 5: for a plain line that is the closing tag and
+    // all after it.
+    const qsizetype t = findTag(s, textEnd);
+    const qsizetype c = (t >= 0 ? t + 1 : 0) + 5;
+    if (d + c >= s.size())
+        return QByteArray::fromRawData(s.constData(), d);
+    QByteArray out(s.constData(), d);
+    out.append(s.constData() + d + c, s.size() - d - c);
+    return out;
 }
 
 QByteArray RemoveXMLtags(const QByteArray &text)
 {
-    if (!text.contains('&'))
+    // The sequences are replaced in the order "&lt;br&gt;", "&apos;",
+    // "&quot;", "&lt;i&gt;", "&lt;/i&gt;". No two of them can overlap and no
+    // replacement brings in an "&", so one pass from left to right gives
+    // the same text as replacing each sequence everywhere in turn.
+    static constexpr struct { QByteArrayView from; char to; } table[] = {
+        {"&lt;br&gt;", '\r'}, {"&apos;", '\''}, {"&quot;", '"'}, {"&lt;i&gt;", ' '}, {"&lt;/i&gt;", ' '},
+    };
+    const char *p = text.constData();
+    const char *end = p + text.size();
+    const char *amp = static_cast<const char *>(memchr(p, '&', size_t(end - p)));
+    if (!amp)
         return text;
-    QByteArray s = text;
-    s.replace("&lt;br&gt;", "\r");
-    s.replace("&apos;", "'");
-    s.replace("&quot;", "\"");
-    s.replace("&lt;i&gt;", " ");
-    s.replace("&lt;/i&gt;", " ");
-    return s;
+    QByteArray out;
+    out.reserve(text.size());
+    while (amp) {
+        out.append(p, amp - p);
+        p = amp;
+        bool replaced = false;
+        for (const auto &e : table) {
+            if (end - p >= e.from.size() && memcmp(p, e.from.data(), size_t(e.from.size())) == 0) {
+                out.append(e.to);
+                p += e.from.size();
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced)
+            out.append(*p++);
+        amp = static_cast<const char *>(memchr(p, '&', size_t(end - p)));
+    }
+    out.append(p, end - p);
+    return out;
 }
 
 QString RemoveXMLtags(const QString &text)
@@ -95,12 +165,14 @@ inline QString text(const QByteArray &b) { return QString::fromUtf8(b); }
 
 int readBytes(const QByteArray &data, CardTable &table, TKaart &current)
 {
+    constexpr QByteArrayView mcTag("<mc>");
+    constexpr QByteArrayView artistTag("<artist>");
     LineReader in(data);
     int added = 0;
     while (!in.atEnd()) {
         bool block = false;
         while (!in.atEnd()) {
-            if (in.next().contains("<mc>")) {
+            if (findTag(in.next(), mcTag) >= 0) {
                 block = true;
                 break;
             }
@@ -108,25 +180,25 @@ int readBytes(const QByteArray &data, CardTable &table, TKaart &current)
         if (!block)
             break;
         TKaart &k = current;
-        k.Id = text(valueRule(in.next(), "<id>"));
-        k.Name = text(RemoveXMLtags(valueRule(in.next(), "<name>")));
-        k.Cost = text(valueRule(in.next(), "<cost>"));
-        k.CardType = text(valueRule(in.next(), "<type>"));
-        k.Power = text(valueRule(in.next(), "<power>"));
-        k.Toughness = text(valueRule(in.next(), "<toughness>"));
-        k.Edition = text(RemoveXMLtags(valueRule(in.next(), "<edition>")));
-        k.Rarity = text(valueRule(in.next(), "<rarity>"));
+        k.Id = text(cutValue(in.next(), "<id>"));
+        k.Name = text(RemoveXMLtags(cutValue(in.next(), "<name>")));
+        k.Cost = text(cutValue(in.next(), "<cost>"));
+        k.CardType = text(cutValue(in.next(), "<type>"));
+        k.Power = text(cutValue(in.next(), "<power>"));
+        k.Toughness = text(cutValue(in.next(), "<toughness>"));
+        k.Edition = text(RemoveXMLtags(cutValue(in.next(), "<edition>")));
+        k.Rarity = text(cutValue(in.next(), "<rarity>"));
         k.OracleText = text(RemoveXMLtags(oracleRule(in.next())));
         if (k.OracleText.size() < 2)
             k.OracleText.clear();
         QByteArray line = in.next();
-        if (line.contains("<artist>")) {
-            k.Artist = text(valueRule(line, "<artist>"));
+        if (findTag(line, artistTag) >= 0) {
+            k.Artist = text(cutValue(line, "<artist>"));
             line = in.next();
         } else {
             k.Artist.clear();
         }
-        k.DbPrice = text(valueRule(line, "<dbprice>"));
+        k.DbPrice = text(cutValue(line, "<dbprice>"));
         k.Color = Mana::deriveColor(k.Cost);
         TKaart entry = k;
         entry.Count = 0;
