@@ -28,7 +28,7 @@ TFormDecks::TFormDecks(QWidget *parent) : TToolWindow(decksTraits(), parent)
     TreeView1->setGeometry(8, 32, 200, 380);
     for (const char *group : {"My Decks", "Boxed Decks", "Pre Constructed Decks"})
         TreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromLatin1(group))));
-    resize(982, 427);
+    setGeometry(364, 26, 982, 427);   // designed place and size
 }
 
 void TFormDecks::layoutChrome()
