@@ -26,6 +26,8 @@ private slots:
     void entitiesOnlyInNameEditionText();
     void setListForms();
     void missingFilesAreSkipped();
+    void damagedInput_data();
+    void damagedInput();
 };
 
 void TestSetFile::valueRule_data()
@@ -257,6 +259,39 @@ void TestSetFile::missingFilesAreSkipped()
     QCOMPARE(t.at(2).Id, QStringLiteral("2"));
     QCOMPARE(entries.size(), size_t(3));
     QCOMPARE(entries[1].result.lastEdition, QString());   // a file without cards names no set
+}
+
+void TestSetFile::damagedInput_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QString>("firstName");
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += char((i * 7919) % 256);
+    QTest::newRow("binary garbage") << garbage << int(garbage.count("<mc>")) << QString();
+    QTest::newRow("block marker on the last line") << QByteArray("<x>\n<mc>") << 1 << QString();
+    QTest::newRow("huge name line") << (QByteArray("<mc>\n<id>1</id>\n<name>") + QByteArray(1 << 20, 'a')
+                                        + "</name>\n")
+                                    << 1 << QString(1 << 20, QLatin1Char('a'));
+    QTest::newRow("nul bytes inside") << QByteArray("<mc>\n<id>1</id>\n<name>A\0B</name>\n", 33) << 1
+                                      << QString::fromLatin1("A\0B", 3);
+    QTest::newRow("invalid utf-8") << QByteArray("<mc>\n<id>1</id>\n<name>\xff\xfe</name>\n") << 1
+                                   << QString(2, QChar::ReplacementCharacter);
+    QTest::newRow("tags only, no values") << QByteArray("<mc>\n<\n>\n<<\n>>\n&\n&lt;\n") << 1 << QString();
+}
+
+void TestSetFile::damagedInput()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, cards);
+    QFETCH(QString, firstName);
+    CardTable t;
+    TKaart k;
+    QCOMPARE(SetFile::readBytes(data, t, k), cards);
+    QCOMPARE(t.count(), cards);
+    if (cards > 0 && !firstName.isNull())
+        QCOMPARE(t.at(1).Name, firstName);
 }
 
 QTEST_GUILESS_MAIN(TestSetFile)
