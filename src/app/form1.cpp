@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
