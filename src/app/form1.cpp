@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -285,6 +287,16 @@ bool TForm1::loadManaImages()
     return false;
 }
 
+// The set search list is kept sorted while the sets are added.
+static void addToSetSearch(const QString &edition)
+{
+    QComboBox *list = FormDB->CB_SetSearch;
+    int pos = 0;
+    while (pos < list->count() && list->itemText(pos) < edition)
+        ++pos;
+    list->insertItem(pos, edition);
+}
+
 void TForm1::KaartenLaden()
 {
     CardState &c = Cards();
@@ -299,13 +311,8 @@ void TForm1::KaartenLaden()
         if (!e.result.lastEdition.isEmpty())
             editions << e.result.lastEdition;
     }
-    // The set list is kept sorted while the sets are added.
-    for (const QString &ed : editions) {
-        int pos = 0;
-        while (pos < FormDB->CB_SetSearch->count() && FormDB->CB_SetSearch->itemText(pos) < ed)
-            ++pos;
-        FormDB->CB_SetSearch->insertItem(pos, ed);
-    }
+    for (const QString &ed : editions)
+        addToSetSearch(ed);
 }
 
 void TForm1::AddToKaarten(const QString &fileForm)
@@ -319,7 +326,7 @@ void TForm1::AddToKaarten(const QString &fileForm)
     if (!r.ok)
         m_setFileProblems << r.error;
     if (!r.lastEdition.isEmpty())
-        FormDB->CB_SetSearch->addItem(r.lastEdition);
+        addToSetSearch(r.lastEdition);
 }
 
 QString TForm1::RemoveXMLtags(const QString &text)

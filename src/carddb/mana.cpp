@@ -36,7 +36,8 @@ QStringList splitCost(const QString &cost)
             out << cost.mid(pos + 1);
             break;
         }
-        out << cost.mid(pos + 1, close - pos - 1);
+        // A "}" right at the start gives an empty symbol.
+        out << (close > pos ? cost.mid(pos + 1, close - pos - 1) : QString());
         pos = close + 1;
     } while (pos < n && cost.indexOf(QLatin1Char('{'), pos) >= 0);
     return out;

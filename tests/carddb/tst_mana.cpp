@@ -30,6 +30,7 @@ void TestMana::split_data()
     QTest::newRow("unterminated only") << "{W" << QStringList{"W"};
     QTest::newRow("lone brace") << "{" << QStringList{""};
     QTest::newRow("brace after symbols") << "{1}{" << QStringList{"1", ""};
+    QTest::newRow("closing brace first") << "}{W}" << QStringList{"", "W"};
     QTest::newRow("twelve") << "{1}{2}{3}{4}{5}{6}{7}{8}{9}{10}{W}{U}"
                             << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "W", "U"};
 }
