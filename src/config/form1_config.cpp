@@ -150,7 +150,15 @@ void applySettings(const ConfigFile::Settings &s)
 void TForm1::SaveConfig()
 {
     const QString path = configFile();
-    const QString error = ConfigFile::write(path, currentSettings());
+    ConfigFile::Settings s = currentSettings();
+    // Whether each tool window is open is taken from the window itself: one
+    // the start-up had to show because none was open, or one minimised in
+    // dialog mode, is open and comes back open at the next start.
+    s.FormFotoVisible = !FormFoto->isHidden();
+    s.FormDBVisible = !FormDB->isHidden();
+    s.FormCollectieVisible = !FormCollectie->isHidden();
+    s.FormDecksVisible = !FormDecks->isHidden();
+    const QString error = ConfigFile::write(path, s);
     if (!error.isEmpty())
         ShowMeWarning(QStringLiteral("Your settings could not be saved"),
                       path + QStringLiteral(":\r") + error + QStringLiteral("\rThe previous settings file was kept."),

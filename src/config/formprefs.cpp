@@ -357,6 +357,8 @@ void TFormPrefs::Button3Click()
 
 void TFormPrefs::Button6Click()
 {
+    // Only an explicit YES deletes: closing the question counts as NO.
+    App().Answer = false;
     Form1->ShowMeWarning(QStringLiteral("Clear the picture cache?"),
                          QStringLiteral("All card pictures kept in the cache will be deleted. Cards without an "
                                         "installed picture are loaded from the internet again when shown."),

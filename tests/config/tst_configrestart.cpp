@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/forms.h"
 #include "app/formwarning.h"
+#include "app/widgettoolwindow.h"
 #include "carddb/formdb.h"
 #include "collections/formcollectie.h"
 #include "config/configfile.h"
@@ -57,6 +58,7 @@ class TestConfigRestart : public QObject {
     Q_OBJECT
 private slots:
     void settingsSurviveARestart();
+    void openWindowsComeBackOpen();
     void oldVersionKeepsDefaults();
     void damagedFileIsReportedOnce();
     void failedWriteIsReported();
@@ -75,9 +77,9 @@ void TestConfigRestart::settingsSurviveARestart()
             db->horizontalHeader()->resizeSection(i, 30 + i);
         FormPrefs->Combo_Themes->setCurrentText(QStringLiteral("Blue"));
         FormPrefs->CB_UseDialog->setChecked(true);
-        App().FormFotoVisible = false;
-        App().FormCollectieVisible = true;
-        App().FormDecksVisible = false;
+        FormFoto->hide();
+        FormCollectie->show();
+        FormDecks->hide();
         App().FontSize = 24;
         // Negative places on windows that stay hidden: a shown window may be
         // pulled back onto the screen by the window system.
@@ -121,6 +123,31 @@ void TestConfigRestart::settingsSurviveARestart()
         Form1->close();
         QCOMPARE(contents(iniOf(root)), firstFile);
     }
+}
+
+void TestConfigRestart::openWindowsComeBackOpen()
+{
+    TestDataRoot root;
+    prepare(root);
+    {
+        AppFixture app(root);
+        for (TToolWindow *w : TToolWindow::all())
+            w->ReduceToIcon();
+        Form1->close();
+    }
+    {
+        AppFixture app(root);
+        // None was open, so the database window is shown anyway; the user
+        // then opens the collection window as well.
+        QVERIFY(FormDB->isVisible());
+        FormCollectie->RestoreFromIcon();
+        Form1->close();
+    }
+    AppFixture app(root);
+    QVERIFY(FormDB->isVisible());
+    QVERIFY(FormCollectie->isVisible());
+    QVERIFY(!FormFoto->isVisible());
+    QVERIFY(!FormDecks->isVisible());
 }
 
 void TestConfigRestart::oldVersionKeepsDefaults()

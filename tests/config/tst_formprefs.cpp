@@ -222,13 +222,17 @@ void TestFormPrefs::saveAppliesSettings()
 void TestFormPrefs::clearCache_data()
 {
     QTest::addColumn<bool>("answer");
-    QTest::newRow("YES") << true;
-    QTest::newRow("NO") << false;
+    QTest::addColumn<bool>("closed");   // the question is closed without a button
+    QTest::newRow("YES") << true << false;
+    QTest::newRow("NO") << false << false;
+    // An earlier question answered YES must not count for this one.
+    QTest::newRow("closed after an earlier YES") << false << true;
 }
 
 void TestFormPrefs::clearCache()
 {
     QFETCH(bool, answer);
+    QFETCH(bool, closed);
     TestDataRoot root;
     prepare(root);
     AppFixture app(root);
@@ -239,7 +243,8 @@ void TestFormPrefs::clearCache()
     root.write(QStringLiteral("Images/Cards/Card104.jpg"), "jpeg");
     root.write(QStringLiteral("Images/CacheOther/Card105.jpg"), "jpeg");
     TFormWarning::shownMessages().clear();
-    TFormWarning::setNextAnswers({answer});
+    App().Answer = true;
+    TFormWarning::setNextAnswers({closed ? std::optional<bool>() : std::optional<bool>(answer)});
     FormPrefs->Button6->click();
 
     QCOMPARE(TFormWarning::shownMessages().size(), 1);
