@@ -979,16 +979,14 @@ bool writeBanners(const QString &root, QString *error)
         strip.setColorAt(0.6, QColor(0x07, 0x08, 0x0E, 235));
         strip.setColorAt(1, QColor(0x07, 0x08, 0x0E, 255));
         p.fillRect(QRectF(0, 186, 602, 43), strip);
-        drawEmblem(p, QPointF(62, 78), 40, QColor(0xD8, 0xB2, 0x62));
-        drawTitle(p, QRectF(116, 44, 300, 66), QStringLiteral("Vellum Trove"), 45, Qt::AlignLeft);
+        // The progress window writes the version at (40, 110): keep that band clear.
+        drawEmblem(p, QPointF(62, 58), 34, QColor(0xD8, 0xB2, 0x62));
+        drawTitle(p, QRectF(116, 26, 300, 66), QStringLiteral("Vellum Trove"), 45, Qt::AlignLeft);
         p.setFont(font(kSerif, 15, QFont::Normal, true));
         p.setPen(QColor(0xD9, 0xD2, 0xC4));
-        p.drawText(QRectF(118, 110, 320, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your cards, collections and decks in one place"));
+        p.drawText(QRectF(40, 136, 360, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your cards, collections and decks in one place"));
         p.setPen(QPen(QColor(0xC9, 0xA2, 0x5A, 150), 1));
-        p.drawLine(QPointF(118, 140), QPointF(360, 140));
-        p.setFont(font(kSans, 11));
-        p.setPen(QColor(0x9A, 0x96, 0x90));
-        p.drawText(QRectF(118, 146, 300, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("version 0.16"));
+        p.drawLine(QPointF(40, 166), QPointF(360, 166));
         p.setPen(QPen(QColor(0xC9, 0xA2, 0x5A, 200), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(1, 1, 600, 227));
@@ -1003,14 +1001,12 @@ bool writeBanners(const QString &root, QString *error)
         p.setRenderHint(QPainter::TextAntialiasing);
         bannerBackdrop(p, img.rect());
         fannedCards(p, QPointF(500, 180), 110, {"B", "R", "G"});
-        drawEmblem(p, QPointF(66, 87), 46, QColor(0xD8, 0xB2, 0x62));
-        drawTitle(p, QRectF(128, 36, 290, 60), QStringLiteral("Vellum Trove"), 41, Qt::AlignLeft);
+        // The About window writes the version at (40, 88): keep that band clear.
+        drawEmblem(p, QPointF(64, 46), 30, QColor(0xD8, 0xB2, 0x62));
+        drawTitle(p, QRectF(110, 14, 290, 60), QStringLiteral("Vellum Trove"), 41, Qt::AlignLeft);
         p.setFont(font(kSerif, 14, QFont::Normal, true));
         p.setPen(QColor(0xD9, 0xD2, 0xC4));
-        p.drawText(QRectF(130, 98, 300, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("A keeper for Magic card collectors"));
-        p.setFont(font(kSans, 10.5));
-        p.setPen(QColor(0x9A, 0x96, 0x90));
-        p.drawText(QRectF(130, 124, 300, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("version 0.16"));
+        p.drawText(QRectF(40, 118, 320, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("A keeper for Magic card collectors"));
         p.end();
         if (!saveImage(img, dir + QStringLiteral("about.png"), "PNG", -1, error))
             return false;
