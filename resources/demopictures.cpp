@@ -1011,5 +1011,19 @@ bool writeBanners(const QString &root, QString *error)
         if (!saveImage(img, dir + QStringLiteral("about.png"), "PNG", -1, error))
             return false;
     }
+    {
+        // The program's window icon: the emblem on a dark disc.
+        QImage img(256, 256, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x12, 0x16, 0x2A));
+        p.drawEllipse(QPointF(128, 128), 124, 124);
+        drawEmblem(p, QPointF(128, 128), 112, QColor(0xD8, 0xB2, 0x62));
+        p.end();
+        if (!saveImage(img, dir + QStringLiteral("vellumtrove.png"), "PNG", -1, error))
+            return false;
+    }
     return true;
 }
