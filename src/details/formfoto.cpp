@@ -139,7 +139,7 @@ TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(fotoTraits(), parent)
         *named[k] = m_mana[k];
     LabelPower1 = label("LabelPower1", QStringLiteral("Power:"), "white", true, false);
     LabelPower2 = label("LabelPower2", QString(), "white", false, false);
-    LabelThough1 = label("LabelThough1", QStringLiteral("Thoughness:"), "white", true, false);
+    LabelThough1 = label("LabelThough1", QStringLiteral("Thoughness:"), "white", false, false);
     LabelThough2 = label("LabelThough2", QString(), "white", false, false);
     LabelText = label("LabelText", QString(), "silver", false, true);
     LabelIllus1 = label("LabelIllus1", QStringLiteral("Illus:"), "white", true, false);
