@@ -13,31 +13,18 @@ constexpr int Margin = 10;
 constexpr int TextWidth = 240;
 constexpr int ManaLefts[TFormFoto::ManaCount] = {49, 69, 89, 109, 129, 150, 171, 192, 213, 234};
 
-// Small white glyphs for the title-bar pictures, shown until a theme gives
-// its own pictures.
-QPixmap glyph(char kind)
+// The printer picture shown until a theme gives its own (the tool-window
+// base draws the default minimize and menu pictures).
+QPixmap printerPicture()
 {
     QPixmap pm(18, 18);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(230, 230, 230), 1.6));
-    switch (kind) {
-    case 'p':   // printer
-        p.drawRect(QRectF(5.5, 2.5, 7, 4));
-        p.drawRoundedRect(QRectF(2.5, 6.5, 13, 6), 1.5, 1.5);
-        p.drawRect(QRectF(5.5, 10.5, 7, 5));
-        break;
-    case 'm':   // menu
-        for (int y : {5, 9, 13})
-            p.drawLine(QPointF(3, y), QPointF(15, y));
-        break;
-    case 'n':   // minimize
-        p.drawLine(QPointF(4, 13), QPointF(14, 13));
-        break;
-    default:
-        break;
-    }
+    p.drawRect(QRectF(5.5, 2.5, 7, 4));
+    p.drawRoundedRect(QRectF(2.5, 6.5, 13, 6), 1.5, 1.5);
+    p.drawRect(QRectF(5.5, 10.5, 7, 5));
     return pm;
 }
 
@@ -69,12 +56,10 @@ TFormFoto::TFormFoto(QWidget *parent) : TToolWindow(fotoTraits(), parent)
     Image1->move(162, 6);
     ImagePrinter = makeImage(QStringLiteral("ImagePrinter"), 18, 18);
     ImagePrinter->move(186, 6);
-    ImagePrinter->setPixmap(glyph('p'));
+    ImagePrinter->setPixmap(printerPicture());
     ImagePrinter->setToolTip(QStringLiteral("Print card details"));
-    ImageSubMenu->setPixmap(glyph('m'));
     ImageSubMenu->setToolTip(QStringLiteral("Windows"));
     ImageMinimizeDetails = minimizePicture();   // made by the tool-window base
-    ImageMinimizeDetails->setPixmap(glyph('n'));
     ImageMinimizeDetails->setToolTip(QStringLiteral("Minimize"));
     for (QLabel *l : {ImagePrinter, ImageSubMenu, ImageMinimizeDetails})
         l->setCursor(Qt::PointingHandCursor);
